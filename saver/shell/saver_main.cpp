@@ -1,10 +1,12 @@
 // SaverMain: settings first, in every mode; then the mode the command line asks for.
 #include "saver/shell/saver_main.h"
 
+#include "saver/settings/config_dialog.h"
 #include "saver/settings/settings_store.h"
 #include "saver/shell/command_line.h"
+#include "saver/shell/run_mode.h"
 
-int SaverMain(HINSTANCE, const char* commandLine)
+int SaverMain(HINSTANCE instance, const char* commandLine)
 {
     int exitCode = LoadSettings();
     if (exitCode != 0)
@@ -15,8 +17,9 @@ int SaverMain(HINSTANCE, const char* commandLine)
         // Nothing is drawn into the preview window.
         return 0;
     case SaverMode::Run:
+        return RunSaver(instance);
     case SaverMode::Configure:
-        return 0;
+        return RunConfiguration(instance);
     }
     return 0;
 }
