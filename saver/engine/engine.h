@@ -4,6 +4,10 @@
 
 #include "saver/engine/engine_host.h"
 
+// Set by the first Restart of the process, which starts the first song (or
+// finds none); later restarts leave the music alone.
+extern int32_t MusicStarted;
+
 // The program around the engine; set before AllocateWaveTables.
 void SetEngineHost(EngineHost* host);
 
