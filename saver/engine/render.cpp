@@ -21,6 +21,8 @@ uint32_t fpsTick;
 
 void StartFrameRateWindow(uint32_t tick)
 {
+    fpsFrames = 0;
+    fpsValue = 0;
     fpsTick = tick;
 }
 

@@ -39,6 +39,7 @@ build_all() {
   cmake -S "$TOP" -B "$BUILD/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$BUILD/host"
   cmake -S "$TOP" -B "$BUILD/win32" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-    -DCMAKE_TOOLCHAIN_FILE="$TOP/cmake/mingw-w64-i686.cmake" >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$TOP/cmake/mingw-w64-i686.cmake" \
+    -DTARNOVELLE_HOST_RENDER="$BUILD/host/tarnovelle-render" >/dev/null
   cmake --build "$BUILD/win32"
 }
