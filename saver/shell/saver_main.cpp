@@ -4,6 +4,7 @@
 #include "saver/settings/config_dialog.h"
 #include "saver/settings/settings_store.h"
 #include "saver/shell/command_line.h"
+#include "saver/shell/music_link.h"
 #include "saver/shell/run_mode.h"
 
 int SaverMain(HINSTANCE instance, const char* commandLine)
@@ -11,6 +12,7 @@ int SaverMain(HINSTANCE instance, const char* commandLine)
     int exitCode = LoadSettings();
     if (exitCode != 0)
         return exitCode;
+    ScanSongs();
 
     switch (ChooseSaverMode(commandLine)) {
     case SaverMode::Preview:
