@@ -39,3 +39,12 @@ constexpr ColourTerms ColourTermsFor(int waveCount)
 // engine (their blend tables, phases and directions) into rows that start
 // pitch bytes apart. Bytes of a row beyond width are not touched.
 void DrawWaves(uint8_t* pixels, int32_t pitch, int32_t width, int32_t height, int32_t waveCount);
+
+// The same picture by the plain loop: a look-up with absolute value and mask
+// per wave and pixel. DrawWaves uses it where the fast loop cannot go.
+void DrawWavesPlain(uint8_t* pixels, int32_t pitch, int32_t width, int32_t height, int32_t waveCount);
+
+// The fast loop's buffers, for frames of up to width x height pixels with
+// tables of up to tableLength entries; false when memory ran out.
+bool AllocateExpandedTables(int32_t width, int32_t height);
+void FreeExpandedTables();

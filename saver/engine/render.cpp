@@ -26,12 +26,15 @@ void StartFrameRateWindow(uint32_t tick)
     fpsTick = tick;
 }
 
-bool AllocateFrameBuffers(int32_t, int32_t, int32_t)
+bool AllocateFrameBuffers(int32_t, int32_t width, int32_t height)
 {
-    return true;
+    return AllocateExpandedTables(width, height);
 }
 
-void FreeFrameBuffers() {}
+void FreeFrameBuffers()
+{
+    FreeExpandedTables();
+}
 
 void BlendWaves()
 {

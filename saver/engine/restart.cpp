@@ -13,11 +13,6 @@
 
 int32_t MusicStarted;
 
-// The directions, read as 16 (dx, dy) pairs; none is (0, 0), so every wave
-// moves. The nine waves take nine consecutive pairs from a random entry on.
-const int32_t DirectionX[DirectionCount] = {0, 1, 1, -1, -1, 0, 1, 1, 0, -1, -1, 1, 1, 0, -1, -1};
-const int32_t DirectionY[DirectionCount] = {-1, 0, 1, 1, 0, -1, -1, 1, 1, 0, -1, -1, 0, 1, 1, -1};
-
 void SetDirections(int32_t rotation)
 {
     for (int k = 0; k < WaveCount; ++k) {

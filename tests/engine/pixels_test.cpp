@@ -140,4 +140,62 @@ TEST_F(PixelTest, SpecialisedLoopsEqualTheReference)
     }
 }
 
+// The fast loop against the plain one: every wave count, all 16 direction
+// rotations as the restart hands them out and with the signs of some waves
+// turned round, the three table lengths, phases around 0 and both 32-bit
+// edges, random tables (values up to 2000, so the previous wave's range is
+// wide), an odd width (the pixels after the last group of four).
+TEST_F(PixelTest, FastLoopEqualsThePlainLoopEverywhere)
+{
+    std::mt19937 random(777);
+    const int32_t widths[] = {67, 700, 1100};  // tables of 512, 1024, 2048
+    const uint32_t phases[] = {0u, 0x7FFFFFFFu, 0x80000000u};
+    for (int32_t width : widths) {
+        StartRun(width, 9, width + 5);
+        const int32_t length = WaveEngine.TableLength;
+        for (int32_t n = 3; n <= 9; ++n) {
+            for (int rotation = 0; rotation < 16; ++rotation) {
+                for (bool turned : {false, true}) {
+                    SetDirections(rotation);
+                    for (int k = 1; k <= 9; ++k) {
+                        Wave& wave = WaveEngine.waves[k - 1];
+                        for (int32_t i = 0; i < length; ++i)
+                            wave.blendTable[i] = static_cast<int32_t>(random() % 2001);
+                        wave.phase = phases[random() % 3] - 40u + random() % 80u;
+                        if (turned && random() % 2 == 0) {
+                            wave.dirX = -wave.dirX;
+                            wave.dirY = -wave.dirY;
+                        }
+                    }
+                    std::vector<uint8_t> plain(static_cast<size_t>(host->pitch) * host->height, 0xCC);
+                    DrawWavesPlain(plain.data(), host->pitch, host->width, host->height, n);
+                    ASSERT_EQ(Draw(n), plain) << "width " << width << " waves " << n << " rotation " << rotation
+                                              << (turned ? " turned" : "");
+                }
+            }
+        }
+    }
+}
+
+// Values the 16-bit expansion cannot hold, and steps of more than one entry,
+// still draw the right picture (through the plain loop).
+TEST_F(PixelTest, WhatTheFastLoopCannotHoldIsStillDrawnRight)
+{
+    std::mt19937 random(4);
+    SetDirections(3);
+    for (int k = 1; k <= 9; ++k) {
+        for (int32_t i = 0; i < WaveEngine.TableLength; ++i)
+            WaveEngine.waves[k - 1].blendTable[i] = static_cast<int32_t>(random() % 300);
+    }
+    WaveEngine.waves[1].blendTable[17] = 70000;
+    std::vector<uint8_t> expected(static_cast<size_t>(host->pitch) * host->height, 0xCC);
+    ReferenceDraw(expected.data(), host->pitch, host->width, host->height, 6);
+    EXPECT_EQ(Draw(6), expected);
+
+    WaveEngine.waves[1].blendTable[17] = 5;
+    WaveEngine.waves[0].dirX = 3;
+    ReferenceDraw(expected.data(), host->pitch, host->width, host->height, 6);
+    EXPECT_EQ(Draw(6), expected);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
-// The pixel loop, specialised per wave count and table length so that the set
-// of waves and the index mask are constants, with each wave's index advanced
-// by its direction from pixel to pixel instead of multiplied out.
+// The plain pixel loop: specialised per wave count and table length so that
+// the set of waves and the index mask are constants, each wave's index
+// advanced by its direction from pixel to pixel. It works for any table
+// values; the fast loop (pixels_fast.cpp) falls back to it.
 #include "saver/engine/pixels.h"
 
 #include <cstddef>
@@ -64,7 +65,7 @@ void DrawForLength(uint8_t* pixels, int32_t pitch, int32_t width, int32_t height
 
 }  // namespace
 
-void DrawWaves(uint8_t* pixels, int32_t pitch, int32_t width, int32_t height, int32_t waveCount)
+void DrawWavesPlain(uint8_t* pixels, int32_t pitch, int32_t width, int32_t height, int32_t waveCount)
 {
     switch (waveCount) {
     case 3:
