@@ -1,0 +1,110 @@
+// Uninstall: the Start-menu group and the files first, then the scheduled
+// deletion of the installer copy, then the registry entries.
+#include "setup/uninstall.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "setup/command_lines.h"
+#include "setup/install_log.h"
+#include "setup/registry_edit.h"
+#include "setup/setup_names.h"
+
+namespace {
+
+// Clears read-only, hidden and system flags so the deletion can succeed.
+BOOL DeleteWritable(const char* path)
+{
+    SetFileAttributesA(path, FILE_ATTRIBUTE_ARCHIVE);
+    return DeleteFileA(path);
+}
+
+// A Start-menu shortcut: a failed deletion is logged.
+void DeleteShortcut(const char* folder, const char* name)
+{
+    char path[260];
+    if (!FormatInstallPath(path, sizeof path, folder, name))
+        return;
+    if (!DeleteWritable(path)) {
+        DWORD error = GetLastError();
+        InstallLog("Error %d attempting to delete '%s'\n", static_cast<int>(error), path);
+    }
+}
+
+// Step 1: the group's two shortcuts, the saver's log and the group folder,
+// all found through the user's Start Menu folder.
+void RemoveStartMenuGroup()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, ShellFoldersKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return;
+    char startMenu[260];
+    DWORD size = sizeof startMenu - 1;
+    if (RegQueryValueExA(key, "Start Menu", nullptr, nullptr, reinterpret_cast<BYTE*>(startMenu),
+                         &size) != ERROR_SUCCESS) {
+        RegCloseKey(key);
+        return;
+    }
+    startMenu[size < sizeof startMenu ? size : sizeof startMenu - 1] = '\0';
+    char folder[260];
+    int length = std::snprintf(folder, sizeof folder, "%s%s", startMenu, GroupFolderSuffix);
+    if (length > 0 && static_cast<size_t>(length) < sizeof folder) {
+        DeleteShortcut(folder, SaverShortcutName);
+        DeleteShortcut(folder, UninstallShortcutName);
+        DeleteWritable(SaverLogPath);
+        RemoveDirectoryA(folder);
+    }
+    RegCloseKey(key);
+}
+
+// Steps 2 and 3: a program file in a directory; a failure is not logged.
+void DeleteProgramFile(const char* directory, const char* name)
+{
+    char path[260];
+    if (FormatInstallPath(path, sizeof path, directory, name))
+        DeleteWritable(path);
+}
+
+// Step 5: the installer's copy may be the program that runs now, so a
+// command run once at the next start of Windows deletes it.
+void ScheduleSetupCopyDeletion()
+{
+    char windowsDirectory[260];
+    GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    char command[2048];
+    if (FormatRunOnceCommand(command, sizeof command, version.dwPlatformId, windowsDirectory))
+        SetRegString(HKEY_LOCAL_MACHINE, RunOnceKey, RunOnceValue, command);
+}
+
+}  // namespace
+
+void Uninstall()
+{
+    RemoveStartMenuGroup();
+
+    char systemDirectory[260];
+    GetSystemDirectoryA(systemDirectory, sizeof systemDirectory);
+    DeleteProgramFile(systemDirectory, SaverFileName);
+
+    char windowsDirectory[260];
+    GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
+    DeleteProgramFile(windowsDirectory, ConfigToolFileName);
+
+    // Step 4: only made writable; step 5 deletes it later.
+    char setupCopy[260];
+    if (FormatInstallPath(setupCopy, sizeof setupCopy, windowsDirectory, SetupCopyFileName))
+        SetFileAttributesA(setupCopy, FILE_ATTRIBUTE_ARCHIVE);
+    ScheduleSetupCopyDeletion();
+
+    KillRegValue(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName");
+    KillRegValue(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString");
+    KillRegKey(HKEY_LOCAL_MACHINE, UninstallParentKey, UninstallEntryName);
+
+    for (const char* name : SettingValueNames)
+        KillRegValue(HKEY_CURRENT_USER, SettingsKeyPath, name);
+    KillRegKey(HKEY_CURRENT_USER, SettingsParentKey, SettingsKeyName);
+}
