@@ -446,21 +446,77 @@ TEST_F(ConfigDialogWine, FolderPickerSetsSongDirAndTheBoxOnlyWhenAFolderIsChosen
     RemoveDirectoryA(folder);
 }
 
+// The stand-in program that notes its command line beside itself.
+std::string RecorderPath()
+{
+    return bench::BuildPath("tests/settings/tarnovelle_command_recorder.exe");
+}
+
+// Makes a program of the test the handler of http addresses for as long as it
+// lives (the system's own handler; Wine reads no per-user one), then puts the
+// previous handler back.
+class HttpHandler {
+public:
+    explicit HttpHandler(const std::string& program)
+    {
+        hadOld = bench::ReadValue(HKEY_LOCAL_MACHINE, CommandKey, "", &oldType, &oldData);
+        bench::WriteText(HKEY_LOCAL_MACHINE, CommandKey, "", "\"" + program + "\" \"%1\"");
+    }
+    ~HttpHandler()
+    {
+        if (hadOld)
+            bench::WriteValue(HKEY_LOCAL_MACHINE, CommandKey, "", oldType, oldData.data(),
+                              static_cast<DWORD>(oldData.size()));
+    }
+    HttpHandler(const HttpHandler&) = delete;
+    HttpHandler& operator=(const HttpHandler&) = delete;
+
+private:
+    static constexpr const char* CommandKey = "Software\\Classes\\http\\shell\\open\\command";
+    bool hadOld = false;
+    DWORD oldType = REG_SZ;
+    std::string oldData;
+};
+
+TEST_F(ConfigDialogWine, WebButtonOpensTheMakersHomePageInTheBrowser)
+{
+    const std::string browser = "C:\\tarnovelle-browser.exe";
+    const std::string note = browser + ".ran.txt";
+    ASSERT_TRUE(CopyFileA(RecorderPath().c_str(), browser.c_str(), FALSE));
+    DeleteFileA(note.c_str());
+    std::string opened;
+    std::string label;
+    {
+        HttpHandler handler(browser);
+        ConfigDialog dialog;
+        ASSERT_TRUE(dialog.Open(""));
+        label = dialog.Text(WebButton);
+        dialog.Click(WebButton);
+        EXPECT_TRUE(WaitUntil([&] { return bench::ReadFile(note, &opened) && !opened.empty(); }, 10000));
+        Close(dialog, CancelButton);
+    }
+    DeleteFileA(browser.c_str());
+    DeleteFileA(note.c_str());
+
+    // The browser got the home page, and the button names that address.
+    EXPECT_NE(opened.find("\"http://hollisfernby.example/\""), std::string::npos) << opened;
+    EXPECT_EQ(label, "Visit us on the Web!\nhollisfernby.example");
+}
+
 // Preview from a copy of the program in a folder with blanks, with a decoy
 // where the unquoted command would land (C:\Tarnovelle.exe).
 struct PreviewFiles {
     const std::string folder = "C:\\Tarnovelle Test Dir";
     const std::string saver = folder + "\\Tarnovelle.scr";
     const std::string decoy = "C:\\Tarnovelle.exe";
-    const std::string decoyNote = "C:\\tarnovelle-decoy-ran.txt";
+    const std::string decoyNote = decoy + ".ran.txt";
 
     bool Place()
     {
         DeleteFileA(decoyNote.c_str());
         CreateDirectoryA(folder.c_str(), nullptr);
         return CopyFileA(bench::BuildPath("Tarnovelle.scr").c_str(), saver.c_str(), FALSE)
-               && CopyFileA(bench::BuildPath("tests/settings/tarnovelle_preview_decoy.exe").c_str(), decoy.c_str(),
-                            FALSE);
+               && CopyFileA(RecorderPath().c_str(), decoy.c_str(), FALSE);
     }
     ~PreviewFiles()
     {
