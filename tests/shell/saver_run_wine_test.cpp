@@ -83,7 +83,16 @@ const std::vector<std::pair<const char*, std::string>> FixedPicture = {
     {"Roughness", "500"},      {"ColorCycleMode", "0"},       {"IgnoreMouseMoves", "1000"},
 };
 
-TEST(SaverRunWine, TabCapturesAFrameOfTheAnimationAndEscAddsTheStatsLine)
+// Leaves no settings or capture behind for the tests that share the prefix.
+struct SaverRunWine : ::testing::Test {
+    void TearDown() override
+    {
+        bench::DeleteKeyTree(HKEY_CURRENT_USER, driver::SettingsKey);
+        DeleteFileA(driver::CapturePath().c_str());
+    }
+};
+
+TEST_F(SaverRunWine, TabCapturesAFrameOfTheAnimationAndEscAddsTheStatsLine)
 {
     driver::WriteSettings(FixedPicture);
     DeleteFileA(driver::CapturePath().c_str());
@@ -153,7 +162,7 @@ TEST(SaverRunWine, TabCapturesAFrameOfTheAnimationAndEscAddsTheStatsLine)
     EXPECT_GT(statsFrame, plainFrame) << "no later frame with the stats line on top";
 }
 
-TEST(SaverRunWine, F1RestartsWithTheSameSeedOrTheClock)
+TEST_F(SaverRunWine, F1RestartsWithTheSameSeedOrTheClock)
 {
     for (const char* seed : {"999", "0"}) {
         SCOPED_TRACE(seed);
@@ -187,7 +196,7 @@ TEST(SaverRunWine, F1RestartsWithTheSameSeedOrTheClock)
     }
 }
 
-TEST(SaverRunWine, OtherKeysClicksAndTheOwnCloseRequestEndTheRun)
+TEST_F(SaverRunWine, OtherKeysClicksAndTheOwnCloseRequestEndTheRun)
 {
     const struct {
         const char* name;
@@ -214,7 +223,7 @@ TEST(SaverRunWine, OtherKeysClicksAndTheOwnCloseRequestEndTheRun)
     }
 }
 
-TEST(SaverRunWine, MiddleButtonAndForeignCloseRequestsDoNotEndTheRun)
+TEST_F(SaverRunWine, MiddleButtonAndForeignCloseRequestsDoNotEndTheRun)
 {
     const struct {
         const char* name;
@@ -250,11 +259,25 @@ int MovesIgnoredBeforeTheEnd(Saver& saver)
     return -1;
 }
 
-TEST(SaverRunWine, MouseMovesAreCountedOffThenEndTheRunAwayFromTheEdges)
+TEST_F(SaverRunWine, MouseMovesAreCountedOffThenEndTheRunAwayFromTheEdges)
 {
-    // The pointer waits in the corner, so the moves Wine reports at the start
-    // lie on the edge; only the countdown they use up is unknown.
-    SetCursorPos(0, 0);
+    // The pointer must wait in the corner, so that the moves Wine reports at
+    // the start lie on the edge; only the countdown they use up is unknown.
+    // A first run parks it there (its window may move the pointer, this
+    // program's call alone may not).
+    {
+        driver::WriteSettings({{"IgnoreMouseMoves", "1000"}});
+        Saver parking;
+        ASSERT_TRUE(parking.Start());
+        SetCursorPos(0, 0);
+        Sleep(300);
+        parking.Key('Q');
+        ASSERT_TRUE(parking.Ended(5000));
+    }
+    POINT pointer{-1, -1};
+    GetCursorPos(&pointer);
+    ASSERT_EQ(pointer.x, 0);
+    ASSERT_EQ(pointer.y, 0);
     const struct {
         const char* countdown;
         bool edgeMoves;
@@ -283,7 +306,7 @@ TEST(SaverRunWine, MouseMovesAreCountedOffThenEndTheRunAwayFromTheEdges)
     EXPECT_EQ(ignored[3] - ignored[2], 3) << "each move counts the countdown down by one";
 }
 
-TEST(SaverRunWine, RunSwitchesAsTheDesktopGivesThem)
+TEST_F(SaverRunWine, RunSwitchesAsTheDesktopGivesThem)
 {
     driver::WriteSettings({{"IgnoreMouseMoves", "1000"}});
     for (const char* arguments : {"/S", "x/sy", "/s 1234"}) {
