@@ -18,7 +18,9 @@
 namespace {
 
 using configtest::ConfigDialog;
+using configtest::ReactionTimeoutMs;
 using configtest::WaitUntil;
+using configtest::WindowTimeoutMs;
 
 const char* const Key = "Software\\HollisFernby\\Tarnovelle";
 
@@ -51,7 +53,10 @@ struct ConfigDialogWine : ::testing::Test {
     void TearDown() override { bench::DeleteKeyTree(HKEY_CURRENT_USER, Key); }
 
     static std::string Stored(const char* name) { return bench::ReadText(HKEY_CURRENT_USER, Key, name); }
-    static void Store(const char* name, const std::string& text) { bench::WriteText(HKEY_CURRENT_USER, Key, name, text); }
+    static void Store(const char* name, const std::string& text)
+    {
+        bench::WriteText(HKEY_CURRENT_USER, Key, name, text);
+    }
     static std::map<std::string, std::string> StoredSettings()
     {
         std::map<std::string, std::string> values;
@@ -165,10 +170,10 @@ TEST_F(ConfigDialogWine, TypingNinetyNineIntoAnEmptyMorphSpeedBoxTurnsItInto50At
     ASSERT_TRUE(dialog.Open(""));
     dialog.SetText(MorphSpeedBox, "");  // emptied without a key release yet
     dialog.PostKey(MorphSpeedBox, '9');
-    EXPECT_TRUE(WaitUntil([&] { return dialog.BarPosition(MorphSpeedBar) == 9; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return dialog.BarPosition(MorphSpeedBar) == 9; }, ReactionTimeoutMs));
     EXPECT_EQ(dialog.Text(MorphSpeedBox), "9");
     dialog.PostKey(MorphSpeedBox, '9');
-    EXPECT_TRUE(WaitUntil([&] { return dialog.Text(MorphSpeedBox) == "50"; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return dialog.Text(MorphSpeedBox) == "50"; }, ReactionTimeoutMs));
     EXPECT_EQ(dialog.BarPosition(MorphSpeedBar), 50);
     // The caret stays after the two typed digits.
     DWORD selection = static_cast<DWORD>(configtest::Send(dialog.Item(MorphSpeedBox), EM_GETSEL, 0, 0));
@@ -274,7 +279,7 @@ TEST_F(ConfigDialogWine, CancelAndTheCloseBoxWriteNothing)
         DWORD exitCode = 99;
         if (closeBox) {
             PostMessageA(dialog.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-            ASSERT_TRUE(dialog.WaitForExit(configtest::WindowTimeoutMs, &exitCode));
+            ASSERT_TRUE(dialog.WaitForExit(WindowTimeoutMs, &exitCode));
         } else {
             ASSERT_TRUE(dialog.CloseWith(CancelButton, &exitCode));
         }
@@ -356,7 +361,7 @@ TEST_F(ConfigDialogWine, HelpOpensWithoutBlockingTheDialogAndClosesByOkOrCloseBo
     for (bool closeBox : {false, true}) {
         SCOPED_TRACE(closeBox ? "close box" : "OK");
         dialog.Click(HelpButton);
-        HWND help = configtest::WaitForProcessWindow(dialog.ProcessId(), "Tarnovelle Help", configtest::WindowTimeoutMs);
+        HWND help = configtest::WaitForProcessWindow(dialog.ProcessId(), "Tarnovelle Help", WindowTimeoutMs);
         ASSERT_NE(help, nullptr);
         ASSERT_NE(GetDlgItem(help, IDOK), nullptr);
         EXPECT_EQ(configtest::WindowText(GetDlgItem(help, IDOK)), "OK");
@@ -368,7 +373,7 @@ TEST_F(ConfigDialogWine, HelpOpensWithoutBlockingTheDialogAndClosesByOkOrCloseBo
             PostMessageA(help, WM_SYSCOMMAND, SC_CLOSE, 0);
         else
             PostMessageA(GetDlgItem(help, IDOK), BM_CLICK, 0, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(help); }, configtest::WindowTimeoutMs));
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(help); }, WindowTimeoutMs));
         EXPECT_TRUE(IsWindowVisible(dialog.Window()));
     }
     Close(dialog, OkButton);
@@ -380,7 +385,7 @@ TEST_F(ConfigDialogWine, HelpPageTextsStandAsWritten)
     ConfigDialog dialog;
     ASSERT_TRUE(dialog.Open(""));
     dialog.Click(HelpButton);
-    HWND help = configtest::WaitForProcessWindow(dialog.ProcessId(), "Tarnovelle Help", configtest::WindowTimeoutMs);
+    HWND help = configtest::WaitForProcessWindow(dialog.ProcessId(), "Tarnovelle Help", WindowTimeoutMs);
     ASSERT_NE(help, nullptr);
     std::vector<std::string> texts;
     for (HWND child = GetWindow(help, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
@@ -389,14 +394,15 @@ TEST_F(ConfigDialogWine, HelpPageTextsStandAsWritten)
     // The texts with quotes, apostrophes and a backslash, which a resource
     // script easily gets wrong, and the rest by their labels.
     EXPECT_TRUE(has("Specifies the speed which the waves will \"morph\" - changing from one waveform to another."));
-    EXPECT_TRUE(has("Specifies how 'rough' the waves will be. Set to 0 for smooth waves, set to 1000 for completely rough waves."));
+    EXPECT_TRUE(has("Specifies how 'rough' the waves will be. Set to 0 for smooth waves, "
+                    "set to 1000 for completely rough waves."));
     EXPECT_TRUE(has("Saves the display to %WINDIR%\\Tarnovelle.bmp. Shift-TAB saves display as Windows wallpaper."));
     EXPECT_TRUE(has("Key Commands"));
     for (const char* label : {"Main Seed", "Resolution", "Waves", "Roughness", "Morph Speed", "Color Cycling",
                               "MIDI Path", "ESC", "F1", "TAB"})
         EXPECT_TRUE(has(label)) << label;
     PostMessageA(GetDlgItem(help, IDOK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(help); }, configtest::WindowTimeoutMs));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(help); }, WindowTimeoutMs));
     Close(dialog, CancelButton);
 }
 
@@ -409,12 +415,12 @@ TEST_F(ConfigDialogWine, HiddenLastSeedBoxIsReadAgainWheneverTheDialogIsActivate
     Store("LastSeed", "9876");
     EXPECT_EQ(dialog.Text(LastSeedBox), "11");  // nothing polls the registry
     dialog.Click(HelpButton);                  // the help takes the activation
-    HWND help = configtest::WaitForProcessWindow(dialog.ProcessId(), "Tarnovelle Help", configtest::WindowTimeoutMs);
+    HWND help = configtest::WaitForProcessWindow(dialog.ProcessId(), "Tarnovelle Help", WindowTimeoutMs);
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(WaitUntil([&] { return dialog.Text(LastSeedBox) == "9876"; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return dialog.Text(LastSeedBox) == "9876"; }, ReactionTimeoutMs));
     Store("LastSeed", "-2");  // stored signed, shown unsigned
     PostMessageA(GetDlgItem(help, IDOK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return dialog.Text(LastSeedBox) == "4294967294"; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return dialog.Text(LastSeedBox) == "4294967294"; }, ReactionTimeoutMs));
     EXPECT_FALSE(IsWindowVisible(dialog.Item(LastSeedBox)));
     Close(dialog, CancelButton);
 }
@@ -430,15 +436,15 @@ TEST_F(ConfigDialogWine, FolderPickerSetsSongDirAndTheBoxOnlyWhenAFolderIsChosen
         SCOPED_TRACE(choose ? "chosen" : "cancelled");
         dialog.Click(BrowseButton);
         HWND picker = configtest::WaitForProcessWindow(dialog.ProcessId(), "Browse for Folder",
-                                                       configtest::WindowTimeoutMs);
+                                                       WindowTimeoutMs);
         ASSERT_NE(picker, nullptr);
         EXPECT_FALSE(IsWindowEnabled(dialog.Window())) << "the picker belongs to the dialog";
         if (choose) {
             ASSERT_TRUE(configtest::SelectPickerFolder(picker, {"Desktop", "My Computer", "(C:)", "tarnovelle songs"}));
         }
         PostMessageA(GetDlgItem(picker, choose ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(picker); }, configtest::WindowTimeoutMs));
-        EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog.Window()); }, configtest::WindowTimeoutMs));
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(picker); }, WindowTimeoutMs));
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog.Window()); }, WindowTimeoutMs));
         EXPECT_EQ(dialog.Text(SongPathBox), choose ? folder : "C:\\old songs");
     }
     Close(dialog, OkButton);
@@ -492,7 +498,7 @@ TEST_F(ConfigDialogWine, WebButtonOpensTheMakersHomePageInTheBrowser)
         ASSERT_TRUE(dialog.Open(""));
         label = dialog.Text(WebButton);
         dialog.Click(WebButton);
-        EXPECT_TRUE(WaitUntil([&] { return bench::ReadFile(note, &opened) && !opened.empty(); }, 10000));
+        EXPECT_TRUE(WaitUntil([&] { return bench::ReadFile(note, &opened) && !opened.empty(); }, ReactionTimeoutMs));
         Close(dialog, CancelButton);
     }
     DeleteFileA(browser.c_str());
@@ -559,12 +565,15 @@ TEST_F(ConfigDialogWine, PreviewSavesAndStartsThisProgramEvenFromAFolderWithBlan
     dialog.Click(PreviewButton);
 
     // Saved first, all but the path box, which only OK takes.
-    EXPECT_TRUE(WaitUntil([&] { return Stored("MainSeed") == "24680"; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return Stored("MainSeed") == "24680"; }, ReactionTimeoutMs));
     EXPECT_EQ(Stored("MorphSpeed"), "12");
     EXPECT_EQ(Stored("SongDir"), "C:\\old songs");
-    // The run's restart stores its seed, and the hidden box shows it.
-    bool runWroteSeed = WaitUntil([&] { return Stored("LastSeed") == "24680"; }, 10000);
-    bool boxShowsSeed = runWroteSeed && WaitUntil([&] { return dialog.Text(LastSeedBox) == "24680"; }, 10000);
+    // The run's restart stores its seed, and the hidden box shows it. WinExec
+    // returns once the run waits for input, after its restart, so the
+    // dialog's reading a second later sees the seed (measured: the box shows
+    // it 3 to 5 s after the save, the run still on the screen).
+    bool runWroteSeed = WaitUntil([&] { return Stored("LastSeed") == "24680"; }, 15000);
+    bool boxShowsSeed = runWroteSeed && WaitUntil([&] { return dialog.Text(LastSeedBox) == "24680"; }, 20000);
     configtest::EndChildProcesses(dialog.ProcessId());
     EXPECT_FALSE(bench::FileExists(files.decoyNote)) << "Preview started C:\\Tarnovelle.exe instead of itself";
     EXPECT_TRUE(IsWindowVisible(dialog.Window())) << "the dialog stays open";
