@@ -7,8 +7,8 @@ import os
 import struct
 import sys
 
-# The 16 colours every Windows display shows exactly (blue, green, red order
-# as the icon's colour table stores them is applied when writing).
+# The 16 colours every Windows display shows exactly, in the system's order,
+# as red, green, blue (the icon's colour table stores them blue, green, red).
 VGA = [
     (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
     (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
