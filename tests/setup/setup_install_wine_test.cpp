@@ -72,31 +72,6 @@ std::string NothingPendingLine()
                                                             : "KillRegValue:RegOpenKeyEx() failed: 2";
 }
 
-// Rewrites a copy of the installer with its dialogs and picture but without
-// resource 137 (all resources are dropped, the others put back).
-bool WithoutSaverResource(const std::string& copy)
-{
-    HMODULE original = LoadLibraryExA(BuiltInstaller().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HANDLE update = BeginUpdateResourceA(copy.c_str(), TRUE);
-    if (original == nullptr || update == nullptr)
-        return false;
-    const struct {
-        LPCSTR type;
-        int id;
-    } kept[] = {{RT_DIALOG, 101}, {RT_DIALOG, 120}, {RT_BITMAP, 102}};
-    bool updated = true;
-    for (const auto& resource : kept) {
-        HRSRC found = FindResourceA(original, MAKEINTRESOURCEA(resource.id), resource.type);
-        updated = found != nullptr
-            && UpdateResourceA(update, resource.type, MAKEINTRESOURCEA(resource.id), 1033,
-                               LockResource(LoadResource(original, found)), SizeofResource(original, found))
-            && updated;
-    }
-    updated = EndUpdateResourceA(update, !updated) && updated;
-    FreeLibrary(original);
-    return updated;
-}
-
 TEST(SetupInstall, EveryBoxInstallsGroupsChoosesAndStartsTheSaver)
 {
     ASSERT_TRUE(InstallGroupConverterStandIn());
@@ -277,8 +252,8 @@ TEST(SetupInstall, FailuresShowTheirMessageAndUninstallSilently)
     std::string broken = "C:\\broken";
     ASSERT_TRUE(CreateDirectoryA(broken.c_str(), nullptr));
     broken += "\\TarnovelleSetup.exe";
-    ASSERT_TRUE(CopyFileA(BuiltInstaller().c_str(), broken.c_str(), FALSE));
-    ASSERT_TRUE(WithoutSaverResource(broken));
+    ASSERT_TRUE(CopyFileA(bench::BuildPath("tests/setup/TarnovelleSetupWithoutSaver.exe").c_str(),
+                          broken.c_str(), FALSE));
     InstallRun noSaver = RunInstaller(broken, "", LicenceAnswer::AcceptOk, InstallChoices{});
     ASSERT_TRUE(noSaver.ended);
     EXPECT_EQ(Texts(noSaver), (std::vector<std::string>{Hint, "Error finding binary resource!", Failure}));
