@@ -44,9 +44,10 @@ void RegWriteInt(HKEY root, const char* subkey, const char* name, int32_t value)
     RegWriteString(root, subkey, name, text);
 }
 
-// Queries a value into buffer and makes it a zero-terminated text. Data that
-// fills the whole buffer without a terminator of its own has more characters
-// than the buffer can hold, and counts as unreadable like an oversized value.
+// Queries a value into buffer and makes it a zero-terminated text: the data's
+// bytes as far as their first zero byte, whatever the value's type. Data that
+// fills the whole buffer without any zero byte has more characters than the
+// buffer can hold, and counts as unreadable like an oversized value.
 static bool QueryText(HKEY key, const char* name, char* buffer, std::size_t bufferSize)
 {
     if (key == nullptr || bufferSize == 0)
@@ -59,17 +60,20 @@ static bool QueryText(HKEY key, const char* name, char* buffer, std::size_t buff
         buffer[size] = '\0';
         return true;
     }
-    if (buffer[bufferSize - 1] == '\0')
-        return true;
-    return false;
+    return std::memchr(buffer, '\0', bufferSize) != nullptr;
 }
 
 int RegReadString(HKEY root, const char* subkey, const char* name, char* buffer,
                   std::size_t bufferSize, const char* defaultText)
 {
     HKEY key = OpenOrCreateKey(root, subkey);
+    bool writable = key != nullptr;
+    // A key whose security lets this user read but not write (an administrator's
+    // lock-down) still holds the user's values: read them, and write nothing.
+    if (!writable && RegOpenKeyExA(root, subkey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        key = nullptr;
     if (!QueryText(key, name, buffer, bufferSize)) {
-        if (key != nullptr)
+        if (writable)
             SetStringValue(key, name, defaultText);
         std::snprintf(buffer, bufferSize, "%s", defaultText);
     }
