@@ -15,6 +15,7 @@
 #include "setup/setup_names.h"
 #include "setup/show_message.h"
 #include "setup/start_program.h"
+#include "setup/system_directories.h"
 
 char SaverPath[260];
 char ConfigToolPath[260];
@@ -25,18 +26,30 @@ int AddToStartMenu = 0;
 
 namespace {
 
+// The three paths, or a message naming the directory that gave none: its call
+// failed, or the directory or a file's path in it is too long. Nothing has
+// been written then, so all three paths are left empty and no clean-up runs.
 bool BuildPaths()
 {
-    char systemDirectory[260];
-    GetSystemDirectoryA(systemDirectory, sizeof systemDirectory);
+    SaverPath[0] = ConfigToolPath[0] = SetupCopyPath[0] = '\0';
     char windowsDirectory[260];
-    GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
-    bool built = FormatInstallPath(SaverPath, sizeof SaverPath, systemDirectory, SaverFileName);
-    built = FormatInstallPath(ConfigToolPath, sizeof ConfigToolPath, windowsDirectory,
-                              ConfigToolFileName) && built;
-    built = FormatInstallPath(SetupCopyPath, sizeof SetupCopyPath, windowsDirectory,
-                              SetupCopyFileName) && built;
-    return built;
+    if (!GetWindowsDirectoryPath(windowsDirectory, sizeof windowsDirectory)
+        || !FormatInstallPath(ConfigToolPath, sizeof ConfigToolPath, windowsDirectory,
+                              ConfigToolFileName)
+        || !FormatInstallPath(SetupCopyPath, sizeof SetupCopyPath, windowsDirectory,
+                              SetupCopyFileName)) {
+        ConfigToolPath[0] = SetupCopyPath[0] = '\0';
+        ShowMessage("Error getting the Windows directory - can't install %s!", ProductName);
+        return false;
+    }
+    char systemDirectory[260];
+    if (!GetSystemDirectoryPath(systemDirectory, sizeof systemDirectory)
+        || !FormatInstallPath(SaverPath, sizeof SaverPath, systemDirectory, SaverFileName)) {
+        SaverPath[0] = ConfigToolPath[0] = SetupCopyPath[0] = '\0';
+        ShowMessage("Error getting the system directory - can't install %s!", ProductName);
+        return false;
+    }
+    return true;
 }
 
 // Two names of one file: equal as they stand, or as short (8.3) paths.
@@ -146,10 +159,8 @@ void SetProgress(HWND dialog, int position)
 
 int InstallFiles(HWND dialog)
 {
-    if (!BuildPaths()) {
-        ShowMessage("The Windows directory's path is too long to install %s.", ProductName);
+    if (!BuildPaths())
         return 1;
-    }
     if (!CopySetupProgram())
         return 1;
     SetProgress(dialog, 200);

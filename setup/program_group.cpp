@@ -7,6 +7,7 @@
 
 #include "setup/command_lines.h"
 #include "setup/group_file.h"
+#include "setup/system_directories.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ void CreateProgramGroup(const char* configToolPath, const char* setupCopyPath)
     char shortSetupCopy[260];
     ShortPath(setupCopyPath, shortSetupCopy, sizeof shortSetupCopy);
     char windowsDirectory[260];
-    GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
+    if (!GetWindowsDirectoryPath(windowsDirectory, sizeof windowsDirectory))
+        return;
 
     char content[2048];
     int length = FormatGroupFile(content, sizeof content, shortConfigTool, shortSetupCopy,

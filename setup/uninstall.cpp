@@ -10,6 +10,7 @@
 #include "setup/install_log.h"
 #include "setup/registry_edit.h"
 #include "setup/setup_names.h"
+#include "setup/system_directories.h"
 
 namespace {
 
@@ -68,10 +69,8 @@ void DeleteProgramFile(const char* directory, const char* name)
 
 // Step 5: the installer's copy may be the program that runs now, so a
 // command run once at the next start of Windows deletes it.
-void ScheduleSetupCopyDeletion()
+void ScheduleSetupCopyDeletion(const char* windowsDirectory)
 {
-    char windowsDirectory[260];
-    GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
@@ -86,19 +85,21 @@ void Uninstall()
 {
     RemoveStartMenuGroup();
 
+    // A directory the system cannot give names no file: its steps are
+    // skipped (unreported, like the failed deletions) and the rest goes on.
     char systemDirectory[260];
-    GetSystemDirectoryA(systemDirectory, sizeof systemDirectory);
-    DeleteProgramFile(systemDirectory, SaverFileName);
+    if (GetSystemDirectoryPath(systemDirectory, sizeof systemDirectory))
+        DeleteProgramFile(systemDirectory, SaverFileName);
 
     char windowsDirectory[260];
-    GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
-    DeleteProgramFile(windowsDirectory, ConfigToolFileName);
-
-    // Step 4: only made writable; step 5 deletes it later.
-    char setupCopy[260];
-    if (FormatInstallPath(setupCopy, sizeof setupCopy, windowsDirectory, SetupCopyFileName))
-        SetFileAttributesA(setupCopy, FILE_ATTRIBUTE_ARCHIVE);
-    ScheduleSetupCopyDeletion();
+    if (GetWindowsDirectoryPath(windowsDirectory, sizeof windowsDirectory)) {
+        DeleteProgramFile(windowsDirectory, ConfigToolFileName);
+        // Step 4: only made writable; step 5 deletes it later.
+        char setupCopy[260];
+        if (FormatInstallPath(setupCopy, sizeof setupCopy, windowsDirectory, SetupCopyFileName))
+            SetFileAttributesA(setupCopy, FILE_ATTRIBUTE_ARCHIVE);
+        ScheduleSetupCopyDeletion(windowsDirectory);
+    }
 
     KillRegValue(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName");
     KillRegValue(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString");
