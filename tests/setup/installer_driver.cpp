@@ -447,9 +447,14 @@ InstallRun RunInstaller(const std::string& program, const std::string& arguments
 
 UninstallRun RunUninstaller(const std::string& arguments, bool answerOk)
 {
+    return RunUninstallCommand(bench::CommandLine(BuiltInstaller(), arguments), answerOk);
+}
+
+UninstallRun RunUninstallCommand(const std::string& commandLine, bool answerOk)
+{
     UninstallRun run;
     bench::ChildProcess installer;
-    if (!installer.Start(bench::CommandLine(BuiltInstaller(), arguments)))
+    if (!installer.Start(commandLine))
         return run;
     DWORD start = GetTickCount();
     while (!Ended(installer.Handle()) && GetTickCount() - start < 30000) {

@@ -102,6 +102,8 @@ struct UninstallRun {
     DWORD exitCode = 0xFFFFFFFF;
 };
 UninstallRun RunUninstaller(const std::string& arguments, bool answerOk);
+// The same for a whole command line, such as the uninstall entry's.
+UninstallRun RunUninstallCommand(const std::string& commandLine, bool answerOk);
 
 // Starts the installer and watches it until it ends: for the silent modes.
 struct SilentRun {
