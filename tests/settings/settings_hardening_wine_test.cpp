@@ -44,29 +44,9 @@ void Store(const char* name, DWORD type, const std::string& data)
     bench::WriteValue(HKEY_CURRENT_USER, Key, name, type, data.data(), static_cast<DWORD>(data.size()));
 }
 
-// Replaces a key's access list: null makes it open to everybody again; an
-// access mask gives everybody that and nothing more; an empty list refuses
-// everything. The owner may always change the list, so tests can undo it.
 bool SetKeyAccess(const char* path, const DWORD* everybodyMay)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, WRITE_DAC, &key) != ERROR_SUCCESS)
-        return false;
-    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    PSID everybody = nullptr;
-    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everybody);
-    alignas(DWORD) char listBytes[128];
-    PACL list = reinterpret_cast<PACL>(listBytes);
-    InitializeAcl(list, sizeof listBytes, ACL_REVISION);
-    if (everybodyMay != nullptr && *everybodyMay != 0)
-        AddAccessAllowedAce(list, ACL_REVISION, *everybodyMay, everybody);
-    SECURITY_DESCRIPTOR descriptor;
-    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    SetSecurityDescriptorDacl(&descriptor, TRUE, everybodyMay != nullptr ? list : nullptr, FALSE);
-    bool set = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
-    FreeSid(everybody);
-    RegCloseKey(key);
-    return set;
+    return bench::SetKeyAccess(HKEY_CURRENT_USER, path, everybodyMay);
 }
 
 struct SettingsHardening : ::testing::Test {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ const char* const UninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\
 const char* const RunOnceKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 const char* const RunOnceValue = "UnInstallTarnovelle";
 const char* const SettingsKey = "SOFTWARE\\HollisFernby\\Tarnovelle";
+const char* const SettingsParent = "SOFTWARE\\HollisFernby";
+const char* const UninstallParent = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const char* const Hint = "Try pressing the F1 Key while Tarnovelle is running to get different colors!";
 const char* const Success = "Tarnovelle was successfully installed";
 const char* const Failure = "Errors occurred.\nTarnovelle was not successfully installed";
@@ -267,6 +270,62 @@ TEST(SetupFaults, UninstallWithoutDirectoriesStillClearsTheRegistry)
     EXPECT_TRUE(bench::FileExists(ConfigToolPath()));
     EXPECT_EQ(bench::ReadText(HKEY_LOCAL_MACHINE, RunOnceKey, RunOnceValue), "<missing>");
     Redirect(nullptr, nullptr);
+}
+
+// Keys an administrator has locked: a settings key this user may only read,
+// an uninstall entry nobody may touch, and their parent keys read-only, so
+// neither can be deleted. Each refused step reaches the install log with the
+// system's code (5, access denied), the locked keys and their values stay, and
+// everything else is removed as usual.
+TEST(SetupFaults, LockedKeysAreLoggedAndTheRestIsRemoved)
+{
+    InstallRun install = RunInstaller(BuiltInstaller(), "", LicenceAnswer::AcceptOk, OnlyFiles());
+    ASSERT_TRUE(install.ended);
+    ASSERT_EQ(Texts(install), (std::vector<std::string>{Hint, Success}));
+    const std::vector<std::string> names = {"ColorCycleMode", "IgnoreMouseMoves", "LastSeed", "MainSeed",
+                                            "MorphSpeed", "Resolution", "Roughness", "SongDir", "UseCurves"};
+    for (const std::string& name : names)
+        bench::WriteText(HKEY_CURRENT_USER, SettingsKey, name.c_str(), "1");
+    const DWORD readOnly = KEY_READ;
+    const DWORD nothing = 0;
+    ASSERT_TRUE(bench::SetKeyAccess(HKEY_CURRENT_USER, SettingsKey, &readOnly));
+    ASSERT_TRUE(bench::SetKeyAccess(HKEY_CURRENT_USER, SettingsParent, &readOnly));
+    ASSERT_TRUE(bench::SetKeyAccess(HKEY_LOCAL_MACHINE, UninstallKey, &nothing));
+    ASSERT_TRUE(bench::SetKeyAccess(HKEY_LOCAL_MACHINE, UninstallParent, &readOnly));
+    const size_t logged = ReadLines(InstallLog).size();
+
+    SilentRun uninstall = RunSilently(SetupCopyPath(), "-remove -auto");
+    ASSERT_TRUE(uninstall.ended);
+    EXPECT_EQ(uninstall.exitCode, 0u);
+    EXPECT_FALSE(uninstall.windowSeen);
+    EXPECT_FALSE(bench::FileExists(SaverPath()));
+    EXPECT_FALSE(bench::FileExists(ConfigToolPath()));
+    EXPECT_NE(bench::ReadText(HKEY_LOCAL_MACHINE, RunOnceKey, RunOnceValue), "<missing>");
+
+    std::vector<std::string> lines = ReadLines(InstallLog);
+    ASSERT_GE(lines.size(), logged);
+    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(logged));
+    std::vector<std::string> expected;
+    for (const std::string& shortcut : {GroupFolder() + "\\Tarnovelle Screen Saver.lnk",
+                                        GroupFolder() + "\\Uninstall Tarnovelle.lnk"}) {
+        DeleteFileA(shortcut.c_str());
+        expected.push_back("Error " + std::to_string(GetLastError()) + " attempting to delete '" + shortcut + "'");
+    }
+    expected.push_back("KillRegValue:RegOpenKeyEx() failed: 5");  // DisplayName
+    expected.push_back("KillRegValue:RegOpenKeyEx() failed: 5");  // UninstallString
+    expected.push_back("KillRegKey:RegOpenKeyEx() failed: 5");    // its read-only parent
+    for (size_t i = 0; i < names.size(); ++i)
+        expected.push_back("KillRegValue:RegOpenKeyEx() failed: 5");
+    expected.push_back("KillRegKey:RegOpenKeyEx() failed: 5");
+    EXPECT_EQ(lines, expected);
+
+    ASSERT_TRUE(bench::SetKeyAccess(HKEY_LOCAL_MACHINE, UninstallParent, nullptr));
+    ASSERT_TRUE(bench::SetKeyAccess(HKEY_LOCAL_MACHINE, UninstallKey, nullptr));
+    ASSERT_TRUE(bench::SetKeyAccess(HKEY_CURRENT_USER, SettingsParent, nullptr));
+    ASSERT_TRUE(bench::SetKeyAccess(HKEY_CURRENT_USER, SettingsKey, nullptr));
+    EXPECT_EQ(bench::ReadText(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName"), "Tarnovelle Screen Saver");
+    for (const std::string& name : names)
+        EXPECT_EQ(bench::ReadText(HKEY_CURRENT_USER, SettingsKey, name.c_str()), "1") << name;
 }
 
 // Logs that cannot be written, a directory in their place or a file held

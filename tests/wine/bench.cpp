@@ -198,6 +198,31 @@ void WriteText(HKEY root, const char* key, const char* name, const std::string& 
     WriteValue(root, key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
 
+bool SetKeyAccess(HKEY root, const char* key, const DWORD* everybodyMay)
+{
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(root, key, 0, WRITE_DAC, &handle) != ERROR_SUCCESS)
+        return false;
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everybody = nullptr;
+    if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everybody)) {
+        RegCloseKey(handle);
+        return false;
+    }
+    alignas(DWORD) char listBytes[128];
+    PACL list = reinterpret_cast<PACL>(listBytes);
+    InitializeAcl(list, sizeof listBytes, ACL_REVISION);
+    if (everybodyMay != nullptr && *everybodyMay != 0)
+        AddAccessAllowedAce(list, ACL_REVISION, *everybodyMay, everybody);
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, everybodyMay != nullptr ? list : nullptr, FALSE);
+    bool set = RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    FreeSid(everybody);
+    RegCloseKey(handle);
+    return set;
+}
+
 bool ReadFile(const std::string& path, std::string* contents)
 {
     FILE* file = std::fopen(path.c_str(), "rb");

@@ -54,6 +54,11 @@ bool ReadValue(HKEY root, const char* key, const char* name, DWORD* type, std::s
 std::string ReadText(HKEY root, const char* key, const char* name);
 void WriteValue(HKEY root, const char* key, const char* name, DWORD type, const void* data, DWORD size);
 void WriteText(HKEY root, const char* key, const char* name, const std::string& text);
+// Replaces an existing key's access list, for keys an administrator has locked:
+// null opens it to everybody again; otherwise everybody gets exactly that
+// access mask (0: nothing at all). The owner may always change the list, so a
+// test can undo it. False when the key is missing or the list was refused.
+bool SetKeyAccess(HKEY root, const char* key, const DWORD* everybodyMay);
 
 // Files.
 bool ReadFile(const std::string& path, std::string* contents);
