@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -393,6 +394,109 @@ TEST(SetupFaults, LogsThatCannotBeWrittenLoseOnlyTheirEntries)
     ASSERT_GT(lines.size(), 1u);
     EXPECT_EQ(lines.front(), "earlier entries");
     EXPECT_EQ(lines.back(), "KillRegKey:RegOpenKeyEx() failed: 2");
+}
+
+// Runs a Unix command (Wine starts Unix programs too) on the Unix name of a
+// Windows path, and polls until that path can (or cannot) be opened: a Unix
+// process's handle cannot be waited for.
+bool RunOnUnixPath(const char* program, const std::string& path, bool openable)
+{
+    using UnixName = char*(CDECL*)(const WCHAR*);
+    auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixName == nullptr)
+        return false;
+    std::wstring wide(path.begin(), path.end());
+    char* target = unixName(wide.c_str());
+    if (target == nullptr)
+        return false;
+    std::string command = std::string(program) + " " + target;
+    HeapFree(GetProcessHeap(), 0, target);
+    bench::ChildProcess unix;
+    if (!unix.Start(command))
+        return false;
+    DWORD start = GetTickCount();
+    for (;;) {
+        // A link to a device has no attributes; it can only be opened.
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+        if ((file != INVALID_HANDLE_VALUE) == openable)
+            return true;
+        if (GetTickCount() - start > 10000)
+            return false;
+        Sleep(20);
+    }
+}
+
+// Makes the file at this Windows path a link to the Unix device /dev/full, on
+// which every write fails with "no space left on device": a full drive for
+// that one file.
+bool LinkToFullDevice(const std::string& path)
+{
+    return RunOnUnixPath("Z:\\bin\\ln -sf /dev/full", path, true);
+}
+
+bool RemoveLink(const std::string& path)
+{
+    return RunOnUnixPath("Z:\\bin\\rm -f", path, false);
+}
+
+// Full drives. The logs: every entry is lost, the install and the uninstall
+// go on as usual and nothing hangs. The program files: the short write ends
+// the install with its message and the system's error number, and the
+// clean-up takes back what was written.
+TEST(SetupFaults, FullDrivesLoseLogEntriesAndFailProgramFilesWithTheirMessage)
+{
+    ASSERT_TRUE(LinkToFullDevice(InstallLog)) << "cannot link to /dev/full";
+    ASSERT_TRUE(LinkToFullDevice("c:\\Tarnovelle.log"));
+    InstallRun install = RunInstaller(BuiltInstaller(), "", LicenceAnswer::AcceptOk, OnlyFiles());
+    ASSERT_TRUE(install.ended);
+    EXPECT_EQ(install.exitCode, 0u);
+    EXPECT_EQ(Texts(install), (std::vector<std::string>{Hint, Success}));
+    EXPECT_TRUE(SameBytes(SaverPath(), BuiltSaver()));
+    SilentRun uninstall = RunSilently(SetupCopyPath(), "-remove -auto");
+    ASSERT_TRUE(uninstall.ended);
+    EXPECT_EQ(uninstall.exitCode, 0u);
+    EXPECT_FALSE(uninstall.windowSeen);
+    EXPECT_FALSE(bench::FileExists(SaverPath()));
+    EXPECT_FALSE(bench::KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
+    EXPECT_NE(bench::ReadText(HKEY_LOCAL_MACHINE, RunOnceKey, RunOnceValue), "<missing>");
+
+    const std::string windows = "C:\\FullDrive";
+    const std::string system = windows + "\\System";
+    ASSERT_TRUE(CreateDirectoryA(windows.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(system.c_str(), nullptr));
+    Redirect(windows.c_str(), system.c_str());
+    struct FullFile {
+        std::string path;
+        std::vector<int> progress;
+        bool saverWritten;  // and then taken back by the clean-up
+    };
+    const FullFile fullFiles[] = {
+        {system + "\\Tarnovelle.scr", {100, 200, 1000}, false},
+        {windows + "\\Tarnovelle.exe", {100, 200, 300, 1000}, true},
+    };
+    for (const FullFile& full : fullFiles) {
+        SCOPED_TRACE(full.path);
+        ASSERT_TRUE(LinkToFullDevice(full.path));
+        bench::DeleteKeyTree(HKEY_LOCAL_MACHINE, RunOnceKey);
+        InstallRun run = RunInstaller(Redirected(), "", LicenceAnswer::AcceptOk, OnlyFiles());
+        ASSERT_TRUE(run.ended);
+        EXPECT_EQ(run.exitCode, 0u);
+        EXPECT_EQ(Texts(run), (std::vector<std::string>{Hint,
+            "Error copying file '" + full.path + "' (Error number: " + std::to_string(ENOSPC) + ")", Failure}));
+        EXPECT_EQ(run.progressSent, full.progress);
+        EXPECT_TRUE(WaitForNoOtherInstaller(15000));
+        EXPECT_NE(bench::ReadText(HKEY_LOCAL_MACHINE, RunOnceKey, RunOnceValue), "<missing>");
+        if (full.saverWritten) {
+            EXPECT_FALSE(bench::FileExists(system + "\\Tarnovelle.scr")) << "the clean-up left the saver";
+        }
+        EXPECT_FALSE(bench::KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
+        ASSERT_TRUE(RemoveLink(full.path));
+    }
+    Redirect(nullptr, nullptr);
 }
 
 }  // namespace
