@@ -1,7 +1,7 @@
 // The saver's log at its real place, c:\Tarnovelle.log, when it cannot be
-// written: a directory in its place, or the file held open by another program
-// without sharing. The entries are lost without a word; the end-of-run report
-// still comes, on either platform family.
+// written: a directory in its place, the file held open by another program
+// without sharing, or a full drive. The entries are lost without a word; the
+// end-of-run report still comes, on either platform family.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -54,7 +54,7 @@ UINT WINAPI FakeWinExec(const char* command, UINT)
     return 33;
 }
 
-enum class Blocker { Directory, HeldOpen };
+enum class Blocker { Directory, HeldOpen, FullDrive };
 
 struct SaverLogFaults : ::testing::Test {
     void SetUp() override
@@ -74,6 +74,9 @@ struct SaverLogFaults : ::testing::Test {
         if (holder != INVALID_HANDLE_VALUE)
             CloseHandle(holder);
         holder = INVALID_HANDLE_VALUE;
+        if (linked)
+            bench::RemoveFullDeviceLink(LogPath);
+        linked = false;
         RemoveDirectoryA(LogPath);
         DeleteFileA(LogPath);
     }
@@ -83,6 +86,11 @@ struct SaverLogFaults : ::testing::Test {
             ASSERT_TRUE(CreateDirectoryA(LogPath, nullptr));
             return;
         }
+        if (blocker == Blocker::FullDrive) {
+            linked = true;
+            ASSERT_TRUE(bench::LinkToFullDevice(LogPath));
+            return;
+        }
         ASSERT_TRUE(bench::WriteFile(LogPath, "another program's text"));
         holder = CreateFileA(LogPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(holder, INVALID_HANDLE_VALUE);
@@ -90,6 +98,7 @@ struct SaverLogFaults : ::testing::Test {
 
     ErrorReportCalls saved{};
     HANDLE holder = INVALID_HANDLE_VALUE;
+    bool linked = false;
 };
 
 TEST_F(SaverLogFaults, EntriesAreLostAndTheReportStillComes)
@@ -105,6 +114,8 @@ TEST_F(SaverLogFaults, EntriesAreLostAndTheReportStillComes)
         {"a directory, Windows 95 family", Blocker::Directory, VER_PLATFORM_WIN32_WINDOWS},
         {"held without sharing, NT family", Blocker::HeldOpen, VER_PLATFORM_WIN32_NT},
         {"held without sharing, Windows 95 family", Blocker::HeldOpen, VER_PLATFORM_WIN32_WINDOWS},
+        {"a full drive, NT family", Blocker::FullDrive, VER_PLATFORM_WIN32_NT},
+        {"a full drive, Windows 95 family", Blocker::FullDrive, VER_PLATFORM_WIN32_WINDOWS},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.what);
@@ -135,7 +146,7 @@ TEST_F(SaverLogFaults, EntriesAreLostAndTheReportStillComes)
             std::string text;
             EXPECT_TRUE(bench::ReadFile(LogPath, &text));
             EXPECT_EQ(text, "another program's text");
-        } else {
+        } else if (each.blocker == Blocker::Directory) {
             DWORD attributes = GetFileAttributesA(LogPath);
             EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
             EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);

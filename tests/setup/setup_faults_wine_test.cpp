@@ -396,61 +396,14 @@ TEST(SetupFaults, LogsThatCannotBeWrittenLoseOnlyTheirEntries)
     EXPECT_EQ(lines.back(), "KillRegKey:RegOpenKeyEx() failed: 2");
 }
 
-// Runs a Unix command (Wine starts Unix programs too) on the Unix name of a
-// Windows path, and polls until that path can (or cannot) be opened: a Unix
-// process's handle cannot be waited for.
-bool RunOnUnixPath(const char* program, const std::string& path, bool openable)
-{
-    using UnixName = char*(CDECL*)(const WCHAR*);
-    auto unixName = reinterpret_cast<UnixName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (unixName == nullptr)
-        return false;
-    std::wstring wide(path.begin(), path.end());
-    char* target = unixName(wide.c_str());
-    if (target == nullptr)
-        return false;
-    std::string command = std::string(program) + " " + target;
-    HeapFree(GetProcessHeap(), 0, target);
-    bench::ChildProcess unix;
-    if (!unix.Start(command))
-        return false;
-    DWORD start = GetTickCount();
-    for (;;) {
-        // A link to a device has no attributes; it can only be opened.
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        if (file != INVALID_HANDLE_VALUE)
-            CloseHandle(file);
-        if ((file != INVALID_HANDLE_VALUE) == openable)
-            return true;
-        if (GetTickCount() - start > 10000)
-            return false;
-        Sleep(20);
-    }
-}
-
-// Makes the file at this Windows path a link to the Unix device /dev/full, on
-// which every write fails with "no space left on device": a full drive for
-// that one file.
-bool LinkToFullDevice(const std::string& path)
-{
-    return RunOnUnixPath("Z:\\bin\\ln -sf /dev/full", path, true);
-}
-
-bool RemoveLink(const std::string& path)
-{
-    return RunOnUnixPath("Z:\\bin\\rm -f", path, false);
-}
-
 // Full drives. The logs: every entry is lost, the install and the uninstall
 // go on as usual and nothing hangs. The program files: the short write ends
 // the install with its message and the system's error number, and the
 // clean-up takes back what was written.
 TEST(SetupFaults, FullDrivesLoseLogEntriesAndFailProgramFilesWithTheirMessage)
 {
-    ASSERT_TRUE(LinkToFullDevice(InstallLog)) << "cannot link to /dev/full";
-    ASSERT_TRUE(LinkToFullDevice("c:\\Tarnovelle.log"));
+    ASSERT_TRUE(bench::LinkToFullDevice(InstallLog)) << "cannot link to /dev/full";
+    ASSERT_TRUE(bench::LinkToFullDevice("c:\\Tarnovelle.log"));
     InstallRun install = RunInstaller(BuiltInstaller(), "", LicenceAnswer::AcceptOk, OnlyFiles());
     ASSERT_TRUE(install.ended);
     EXPECT_EQ(install.exitCode, 0u);
@@ -480,7 +433,7 @@ TEST(SetupFaults, FullDrivesLoseLogEntriesAndFailProgramFilesWithTheirMessage)
     };
     for (const FullFile& full : fullFiles) {
         SCOPED_TRACE(full.path);
-        ASSERT_TRUE(LinkToFullDevice(full.path));
+        ASSERT_TRUE(bench::LinkToFullDevice(full.path));
         bench::DeleteKeyTree(HKEY_LOCAL_MACHINE, RunOnceKey);
         InstallRun run = RunInstaller(Redirected(), "", LicenceAnswer::AcceptOk, OnlyFiles());
         ASSERT_TRUE(run.ended);
@@ -494,7 +447,7 @@ TEST(SetupFaults, FullDrivesLoseLogEntriesAndFailProgramFilesWithTheirMessage)
             EXPECT_FALSE(bench::FileExists(system + "\\Tarnovelle.scr")) << "the clean-up left the saver";
         }
         EXPECT_FALSE(bench::KeyExists(HKEY_LOCAL_MACHINE, UninstallKey));
-        ASSERT_TRUE(RemoveLink(full.path));
+        ASSERT_TRUE(bench::RemoveFullDeviceLink(full.path));
     }
     Redirect(nullptr, nullptr);
 }

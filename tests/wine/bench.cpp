@@ -265,4 +265,51 @@ std::string SystemDirectory()
     return directory;
 }
 
+namespace {
+
+// Runs a Unix program with the Unix name of a Windows path as its last
+// argument, then polls until that path can (or cannot) be opened: a Unix
+// process's handle cannot be waited for.
+bool RunOnUnixPath(const char* program, const std::string& path, bool openable)
+{
+    using UnixName = char*(CDECL*)(const WCHAR*);
+    auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixName == nullptr)
+        return false;
+    std::wstring wide(path.begin(), path.end());
+    char* target = unixName(wide.c_str());
+    if (target == nullptr)
+        return false;
+    std::string command = std::string(program) + " " + target;
+    HeapFree(GetProcessHeap(), 0, target);
+    ChildProcess unix;
+    if (!unix.Start(command))
+        return false;
+    DWORD start = GetTickCount();
+    for (;;) {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+        if ((file != INVALID_HANDLE_VALUE) == openable)
+            return true;
+        if (GetTickCount() - start > 10000)
+            return false;
+        Sleep(20);
+    }
+}
+
+}  // namespace
+
+bool LinkToFullDevice(const std::string& path)
+{
+    return RunOnUnixPath("Z:\\bin\\ln -sf /dev/full", path, true);
+}
+
+bool RemoveFullDeviceLink(const std::string& path)
+{
+    return RunOnUnixPath("Z:\\bin\\rm -f", path, false);
+}
+
 }  // namespace bench

@@ -66,5 +66,13 @@ bool WriteFile(const std::string& path, const std::string& contents);
 bool FileExists(const std::string& path);
 std::string WindowsDirectory();
 std::string SystemDirectory();
+// A full drive for one file: makes the file at this Windows path a link to the
+// Unix device /dev/full, where every write fails with ENOSPC ("no space left
+// on device") while opening succeeds. Wine starts Unix programs, so /bin/ln
+// does it. Such a file has no attributes (FileExists says false); it can only
+// be opened. RemoveFullDeviceLink takes the link away again. Both wait
+// (bounded) until the change shows and return false if it does not.
+bool LinkToFullDevice(const std::string& path);
+bool RemoveFullDeviceLink(const std::string& path);
 
 }  // namespace bench
