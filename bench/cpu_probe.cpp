@@ -2,8 +2,10 @@
 // can neither shorten the add chain nor merge the loads.
 #include "bench/cpu_probe.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -69,10 +71,24 @@ double EstimateClockHz()
     return 16.0 * passes / seconds;
 }
 
-double MeasureLoadsPerCycle(double clockHz)
+double MeasureLoadsPerCycle(double)
 {
+    // Each round times the add chain and the loads back to back and takes
+    // their ratio, so that a change of clock between rounds cancels out. The
+    // machine may be shared (another thread on the same core slows either
+    // half of a round), so the median round is taken.
     static uint32_t block[32];
-    const uint32_t passes = 4000000;
-    double seconds = Fastest([](uint32_t n) { Loads(block, n); }, passes);
-    return 24.0 * passes / (seconds * clockHz);
+    const uint32_t passes = 1000000;
+    std::vector<double> rounds;
+    for (int round = 0; round < 25; ++round) {
+        auto start = std::chrono::steady_clock::now();
+        AddChain(passes);
+        double addSeconds = SecondsSince(start);
+        start = std::chrono::steady_clock::now();
+        Loads(block, passes);
+        double loadSeconds = SecondsSince(start);
+        rounds.push_back((24.0 / 16.0) * addSeconds / loadSeconds);
+    }
+    std::sort(rounds.begin(), rounds.end());
+    return rounds[rounds.size() / 2];
 }
