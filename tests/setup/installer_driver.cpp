@@ -460,7 +460,13 @@ UninstallRun RunUninstallCommand(const std::string& commandLine, bool answerOk)
     while (!Ended(installer.Handle()) && GetTickCount() - start < 30000) {
         HWND box = FindProcessWindow(installer.Id(), "#32770", "Tarnovelle");
         if (box == nullptr) {
-            if (FindProcessWindow(installer.Id(), nullptr, nullptr) != nullptr)
+            // A message box on its way up is visible a moment before its
+            // title is set; only a window with another title counts.
+            HWND other = FindProcessWindow(installer.Id(), nullptr, nullptr);
+            char title[256] = "";
+            if (other != nullptr)
+                GetWindowTextA(other, title, sizeof title);
+            if (title[0] != '\0' && lstrcmpA(title, "Tarnovelle") != 0)
                 run.anyOtherWindow = true;
             Sleep(20);
             continue;
