@@ -44,7 +44,7 @@ void DrawWaves(uint8_t* pixels, int32_t pitch, int32_t width, int32_t height, in
 // per wave and pixel. DrawWaves uses it where the fast loop cannot go.
 void DrawWavesPlain(uint8_t* pixels, int32_t pitch, int32_t width, int32_t height, int32_t waveCount);
 
-// The fast loop's buffers, for frames of up to width x height pixels with
-// tables of up to tableLength entries; false when memory ran out.
+// The fast loop's buffers, for frames of up to width x height pixels; false
+// when memory ran out.
 bool AllocateExpandedTables(int32_t width, int32_t height);
 void FreeExpandedTables();

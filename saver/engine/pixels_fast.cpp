@@ -41,7 +41,6 @@ constexpr int32_t Unroll = 4;
 Entry* ExpandedStorage[WaveCount];
 int32_t ExpandedWidth;
 int32_t ExpandedHeight;
-int32_t ExpandedCapacity;  // entries per wave, without the padding
 
 // One wave of this frame's chain. The entry for pixel (x, y) when the
 // previous wave's value is v is
@@ -348,7 +347,6 @@ bool AllocateExpandedTables(int32_t width, int32_t height)
     }
     ExpandedWidth = width;
     ExpandedHeight = height;
-    ExpandedCapacity = capacity;
     return true;
 }
 
@@ -360,7 +358,6 @@ void FreeExpandedTables()
     }
     ExpandedWidth = 0;
     ExpandedHeight = 0;
-    ExpandedCapacity = 0;
 }
 
 void DrawWaves(uint8_t* pixels, int32_t pitch, int32_t width, int32_t height, int32_t waveCount)

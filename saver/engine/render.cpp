@@ -26,16 +26,6 @@ void StartFrameRateWindow(uint32_t tick)
     fpsTick = tick;
 }
 
-bool AllocateFrameBuffers(int32_t, int32_t width, int32_t height)
-{
-    return AllocateExpandedTables(width, height);
-}
-
-void FreeFrameBuffers()
-{
-    FreeExpandedTables();
-}
-
 void BlendWaves()
 {
     const int32_t length = WaveEngine.TableLength;

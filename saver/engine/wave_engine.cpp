@@ -5,6 +5,7 @@
 
 #include "saver/engine/engine.h"
 #include "saver/engine/frame_state.h"
+#include "saver/engine/pixels.h"
 #include "saver/settings/settings.h"
 
 WaveEngineState WaveEngine;
@@ -58,7 +59,7 @@ bool AllocateWaveTables()
         WaveEngine.PixelMap[i] = static_cast<uint8_t>(i);
     WaveEngine.PixelMap[0] = 1;
     WaveEngine.PixelMap[255] = 254;
-    complete = AllocateFrameBuffers(length, DisplayWidth, DisplayHeight) && complete;
+    complete = AllocateExpandedTables(DisplayWidth, DisplayHeight) && complete;
     if (!complete) {
         FreeWaveTables();
         return false;
@@ -74,5 +75,5 @@ void FreeWaveTables()
         FreeTable(wave.startTable);
         FreeTable(wave.targetTable);
     }
-    FreeFrameBuffers();
+    FreeExpandedTables();
 }
