@@ -97,9 +97,7 @@ void MakeRoughWave(int32_t* target, int32_t length)
     int32_t y0 = DrawRandom() % 255;
     int32_t y1 = DrawRandom() % 255;
     for (int32_t off = 128; off < length - 128; off += 128) {
-        target[off] = y0;
-        target[off + 128] = y1;
-        DisplaceMidpoints(target, off, off + 128, 255);
+        SetEndsAndDisplace(target, off, off + 128, y0, y1);
         y0 = y1;
         y1 = DrawRandom() % 255;  // the last one is drawn and not used
     }
