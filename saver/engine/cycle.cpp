@@ -1,8 +1,6 @@
 // Colour cycling: 0 none, 1 fade, 2 rotation, 3 fade and rotation.
 #include "saver/engine/cycle.h"
 
-#include <cstring>
-
 #include "saver/engine/palette.h"
 #include "saver/engine/wave_engine.h"
 #include "saver/settings/settings.h"
@@ -54,7 +52,7 @@ void CyclePalette(uint8_t* entries)
             for (int c = 0; c < 3; ++c) {
                 double b = base[4 * j + c];
                 double g = target[4 * j + c];
-                double mixed = rotate ? g * t + b * (1.0 - t) : b * (1.0 - t) + g * t;
+                double mixed = b * (1.0 - t) + g * t;
                 entries[4 * i + c] = static_cast<uint8_t>(static_cast<int32_t>(mixed));
             }
             entries[4 * i + 3] = PaletteEntryFlags;
