@@ -162,18 +162,6 @@ struct RowPointers {
     const Entry* p[N];
 };
 
-// One pixel at displacement u along the row: the chain of look-ups, then the
-// colour. Values are 16-bit, so they index without a sign to extend.
-template <int N, int Rotation, int U, size_t... K>
-inline uint8_t Pixel(const RowPointers<N>& row, const Steps<Rotation>& steps, std::index_sequence<K...>)
-{
-    constexpr ColourTerms terms = ColourTermsFor(N);
-    uint32_t v[N];
-    uint32_t previous = 0;
-    ((previous = v[K] = (row.p[K] + steps.template Of<K>() * U)[previous]), ...);
-    return ColourMap[(v[terms.a - 1] + v[terms.b - 1] + v[N - 1]) & 1023u];
-}
-
 template <int N, int Rotation, size_t... K>
 inline void Step(RowPointers<N>& row, const Steps<Rotation>& steps, ptrdiff_t pixels, std::index_sequence<K...>)
 {
@@ -205,7 +193,8 @@ struct Pipeline {
 };
 
 // One link of pixel (U - S) along from the pointers: the look-up, and the
-// value added to the colour sum when it is one of the colour's terms.
+// value added to the colour sum when it is one of the colour's terms. Values
+// are 16-bit, so they index without a sign to extend.
 template <int N, int Rotation, int U, int S, int K>
 inline void Link(uint32_t& value, uint32_t& sum, const RowPointers<N>& row, const Steps<Rotation>& steps)
 {
