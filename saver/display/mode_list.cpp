@@ -14,13 +14,7 @@ static DisplayMode* AsMode(ListNode* node)
 
 void ClearModeList()
 {
-    ListNode* node = ModeList.head;
-    while (node != nullptr) {
-        ListNode* next = node->next;
-        delete AsMode(node);
-        node = next;
-    }
-    ModeList.Reset();
+    DeleteAllNodes<DisplayMode>(ModeList);
     // The cursor may point at a freed node; the next walk starts with FirstMode.
     ModeCursor = nullptr;
 }

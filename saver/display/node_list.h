@@ -19,3 +19,17 @@ struct NodeList {
     static ListNode* Next(ListNode* node);  // null for a null node
     int32_t Count() const { return count; }
 };
+
+// Deletes every node of list as the Node type it was allocated as, then
+// empties the list: the one clean-up of the lists that own their nodes.
+template <class Node>
+void DeleteAllNodes(NodeList& list)
+{
+    ListNode* node = list.head;
+    while (node != nullptr) {
+        ListNode* next = node->next;
+        delete static_cast<Node*>(node);
+        node = next;
+    }
+    list.Reset();
+}

@@ -21,13 +21,7 @@ const char* CurrentSongName()
 
 void ClearPlaylist()
 {
-    ListNode* node = Playlist.head;
-    while (node != nullptr) {
-        ListNode* next = node->next;
-        delete AsSong(node);
-        node = next;
-    }
-    Playlist.Reset();
+    DeleteAllNodes<SongNode>(Playlist);
     CurrentSong = nullptr;
 }
 
