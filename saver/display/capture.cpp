@@ -11,20 +11,24 @@
 const char CaptureFileName[] = "Tarnovelle.bmp";
 
 namespace {
-constexpr int PathSize = 260;
-
 // directory\fileName into path; false when it would not fit (nothing is
 // then written: a cut-off path could name another file).
-bool JoinPath(char* path, const char* directory, const char* fileName)
+bool JoinPath(char (&path)[PathBufferSize], const char* directory, const char* fileName)
 {
-    int length = std::snprintf(path, PathSize, "%s\\%s", directory, fileName);
-    return length >= 0 && length < PathSize;
+    int length = std::snprintf(path, sizeof path, "%s\\%s", directory, fileName);
+    return length >= 0 && static_cast<std::size_t>(length) < sizeof path;
 }
 }  // namespace
 
+bool GetCaptureDirectory(char (&directory)[PathBufferSize])
+{
+    UINT length = GetWindowsDirectoryA(directory, sizeof directory);
+    return length != 0 && length < sizeof directory;
+}
+
 void ScreenDevice::SaveBitmap(const char* directory, const char* fileName)
 {
-    char path[PathSize];
+    char path[PathBufferSize];
     if (!JoinPath(path, directory, fileName) || paletteEntries == nullptr || back == nullptr)
         return;
     std::FILE* file = std::fopen(path, "wb");
@@ -44,10 +48,9 @@ void ScreenDevice::SaveBitmap(const char* directory, const char* fileName)
 
 void SetWallpaper()
 {
-    char directory[PathSize];
-    char path[PathSize];
-    UINT length = GetWindowsDirectoryA(directory, sizeof directory);
-    if (length == 0 || length >= sizeof directory || !JoinPath(path, directory, CaptureFileName))
+    char directory[PathBufferSize];
+    char path[PathBufferSize];
+    if (!GetCaptureDirectory(directory) || !JoinPath(path, directory, CaptureFileName))
         return;
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 2, path, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
     InvalidateRect(GetDesktopWindow(), nullptr, TRUE);

@@ -62,10 +62,8 @@ void ScreenEngineHost::Present()
 void ScreenEngineHost::SaveCapture()
 {
     char directory[PathBufferSize];
-    UINT length = GetWindowsDirectoryA(directory, sizeof directory);
-    if (length == 0 || length >= sizeof directory)
-        return;
-    device->SaveBitmap(directory, CaptureFileName);
+    if (GetCaptureDirectory(directory))
+        device->SaveBitmap(directory, CaptureFileName);
 }
 
 void ScreenEngineHost::StartFirstSong()
