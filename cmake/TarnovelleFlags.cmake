@@ -53,8 +53,6 @@ function(tarnovelle_portable_library name)
     # Whoever links the checked library is checked too.
     target_compile_options(${name} PUBLIC ${TARNOVELLE_SANITIZE_FLAGS})
     target_link_options(${name} PUBLIC ${TARNOVELLE_SANITIZE_FLAGS})
-  endif()
-  if(NOT WIN32)
     add_library(${name}_plain STATIC ${ARG_SOURCES})
     target_include_directories(${name}_plain PUBLIC ${PROJECT_SOURCE_DIR})
     set(plain_links)
