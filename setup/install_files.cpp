@@ -132,8 +132,8 @@ bool WriteProgramFile(const char* path, const Payload& payload, const char* open
     return true;
 }
 
-// Step 20: the saver's full-screen run; the path is quoted, since the system
-// directory may hold spaces.
+// The saver's full-screen run after the install; the path is quoted, since
+// the system directory may hold spaces.
 void StartSaver()
 {
     char command[2048];

@@ -33,8 +33,8 @@ void DeleteShortcut(const char* folder, const char* name)
     }
 }
 
-// Step 1: the group's two shortcuts, the saver's log and the group folder,
-// all found through the user's Start Menu folder.
+// The group's two shortcuts, the saver's log and the group folder, all found
+// through the user's Start Menu folder.
 void RemoveStartMenuGroup()
 {
     HKEY key = nullptr;
@@ -59,7 +59,7 @@ void RemoveStartMenuGroup()
     RegCloseKey(key);
 }
 
-// Steps 2 and 3: a program file in a directory; a failure is not logged.
+// A program file in a directory; a failure is not logged.
 void DeleteProgramFile(const char* directory, const char* name)
 {
     char path[260];
@@ -67,8 +67,8 @@ void DeleteProgramFile(const char* directory, const char* name)
         DeleteWritable(path);
 }
 
-// Step 5: the installer's copy may be the program that runs now, so a
-// command run once at the next start of Windows deletes it.
+// The installer's copy may be the program that runs now, so a command run
+// once at the next start of Windows deletes it.
 void ScheduleSetupCopyDeletion(const char* windowsDirectory)
 {
     OSVERSIONINFOA version{};
@@ -94,7 +94,8 @@ void Uninstall()
     char windowsDirectory[260];
     if (GetWindowsDirectoryPath(windowsDirectory, sizeof windowsDirectory)) {
         DeleteProgramFile(windowsDirectory, ConfigToolFileName);
-        // Step 4: only made writable; step 5 deletes it later.
+        // The installer's copy is only made writable; the scheduled
+        // command deletes it later.
         char setupCopy[260];
         if (FormatInstallPath(setupCopy, sizeof setupCopy, windowsDirectory, SetupCopyFileName))
             SetFileAttributesA(setupCopy, FILE_ATTRIBUTE_ARCHIVE);
