@@ -4,6 +4,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "setup/setup_names.h"
+
 namespace {
 
 __attribute__((format(printf, 3, 4)))
@@ -48,5 +50,5 @@ bool FormatRunOnceCommand(char* buffer, std::size_t size, unsigned long platform
                           const char* windowsDirectory)
 {
     const char* shell = platformId == 1 ? "command.com" : "cmd.exe";
-    return FormatWhole(buffer, size, "%s /C del \"%s\\TarnovelleSetup.exe\"", shell, windowsDirectory);
+    return FormatWhole(buffer, size, "%s /C del \"%s\\%s\"", shell, windowsDirectory, SetupCopyFileName);
 }
