@@ -12,9 +12,13 @@ namespace {
 
 constexpr int EntryBufferSize = 2048;
 
-// Appends one entry; a log that cannot be opened loses the entry silently.
-void AppendEntry(const char* prefix, const char* text)
+// Appends one entry, prefix and the formatted text; a log that cannot be
+// opened loses the entry silently.
+__attribute__((format(printf, 2, 0)))
+void AppendEntry(const char* prefix, const char* format, va_list arguments)
 {
+    char text[EntryBufferSize] = {};
+    std::vsnprintf(text, sizeof text, format, arguments);
     std::FILE* file = std::fopen(SaverLogPath, "a");
     if (file == nullptr)
         return;
@@ -37,21 +41,17 @@ void StartSaverLog()
 
 void LogPlain(const char* format, ...)
 {
-    char text[EntryBufferSize] = {};
     va_list arguments;
     va_start(arguments, format);
-    std::vsnprintf(text, sizeof text, format, arguments);
+    AppendEntry("", format, arguments);
     va_end(arguments);
-    AppendEntry("", text);
 }
 
 void LogError(const char* format, ...)
 {
-    char text[EntryBufferSize] = {};
+    ErrorsLogged = 1;
     va_list arguments;
     va_start(arguments, format);
-    std::vsnprintf(text, sizeof text, format, arguments);
+    AppendEntry("!! ", format, arguments);
     va_end(arguments);
-    ErrorsLogged = 1;
-    AppendEntry("!! ", text);
 }
