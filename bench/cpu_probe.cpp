@@ -71,7 +71,7 @@ double EstimateClockHz()
     return 16.0 * passes / seconds;
 }
 
-double MeasureLoadsPerCycle(double)
+double MeasureLoadsPerCycle()
 {
     // Each round times the add chain and the loads back to back and takes
     // their ratio, so that a change of clock between rounds cancels out. The

@@ -7,6 +7,6 @@
 // Cycles per second, estimated from a timed chain of dependent adds.
 double EstimateClockHz();
 
-// Independent L1 loads per cycle (measured against the add chain, so the
-// clock argument is only kept for the callers' symmetry).
-double MeasureLoadsPerCycle(double clockHz);
+// Independent L1 loads per cycle, measured against the add chain (so no
+// clock estimate is needed).
+double MeasureLoadsPerCycle();

@@ -71,7 +71,7 @@ void LoadPortBound(benchmark::State& state)
 {
     double loads = 0;
     for (auto _ : state)
-        loads = MeasureLoadsPerCycle(ClockHz());
+        loads = MeasureLoadsPerCycle();
     state.counters["clock_GHz"] = ClockHz() / 1e9;
     state.counters["loads_per_cycle"] = loads;
     state.counters["bound_3_waves"] = 3 / loads;

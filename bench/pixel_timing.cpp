@@ -31,7 +31,7 @@ double FastestFrame(PixelBench& bench, Work work)
 int main()
 {
     const double clockHz = EstimateClockHz();
-    const double loads = MeasureLoadsPerCycle(clockHz);
+    const double loads = MeasureLoadsPerCycle();
     std::printf("clock %.2f GHz, %.2f independent loads per cycle; load-port bound 3/6/9 waves: %.2f %.2f %.2f cycles/pixel\n",
                 clockHz / 1e9, loads, 3 / loads, 6 / loads, 9 / loads);
     std::printf("%-6s %-10s %5s %12s %14s\n", "loop", "size", "waves", "ns/pixel", "cycles/pixel");
