@@ -27,7 +27,7 @@ void ReportToEventLog()
 void OpenLogInNotepad()
 {
     char command[2048];
-    std::snprintf(command, sizeof command, "notepad.exe %s", "c:\\Tarnovelle.log");
+    std::snprintf(command, sizeof command, "notepad.exe %s", SaverLogPath);
     ReportCalls.winExec(command, SW_SHOW);
 }
 
