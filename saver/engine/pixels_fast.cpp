@@ -196,7 +196,7 @@ struct Pipeline {
 // value added to the colour sum when it is one of the colour's terms. Values
 // are 16-bit, so they index without a sign to extend.
 template <int N, int Rotation, int U, int S, int K>
-inline void Link(uint32_t& value, uint32_t& sum, const RowPointers<N>& row, const Steps<Rotation>& steps)
+[[gnu::always_inline]] inline void Link(uint32_t& value, uint32_t& sum, const RowPointers<N>& row, const Steps<Rotation>& steps)
 {
     constexpr ColourTerms terms = ColourTermsFor(N);
     value = (row.p[K] + steps.template Of<K>() * (U - S))[value];
@@ -205,7 +205,7 @@ inline void Link(uint32_t& value, uint32_t& sum, const RowPointers<N>& row, cons
 }
 
 template <int N, int Rotation, int U, bool Store, int S, size_t... I>
-inline void RunStage(Pipeline<N>& pipe, const RowPointers<N>& row, const Steps<Rotation>& steps, uint8_t* out,
+[[gnu::always_inline]] inline void RunStage(Pipeline<N>& pipe, const RowPointers<N>& row, const Steps<Rotation>& steps, uint8_t* out,
                      std::index_sequence<I...>)
 {
     constexpr int first = S * N / Depth<N>;
@@ -226,10 +226,22 @@ inline void RunStage(Pipeline<N>& pipe, const RowPointers<N>& row, const Steps<R
     }
 }
 
+// One pixel's whole chain at displacement u along the row, then its colour:
+// the loop where a pipeline would only spill (one stage).
+template <int N, int Rotation, int U, size_t... K>
+inline uint8_t Pixel(const RowPointers<N>& row, const Steps<Rotation>& steps, std::index_sequence<K...>)
+{
+    constexpr ColourTerms terms = ColourTermsFor(N);
+    uint32_t v[N];
+    uint32_t previous = 0;
+    ((previous = v[K] = (row.p[K] + steps.template Of<K>() * U)[previous]), ...);
+    return ColourMap[(v[terms.a - 1] + v[terms.b - 1] + v[N - 1]) & 1023u];
+}
+
 // One pass: the stages from the last to the first, so that each reads what
 // the stage before it carried from the previous pass.
 template <int N, int Rotation, int U, bool Store, size_t... J>
-inline void Pass(Pipeline<N>& pipe, const RowPointers<N>& row, const Steps<Rotation>& steps, uint8_t* out,
+[[gnu::always_inline]] inline void Pass(Pipeline<N>& pipe, const RowPointers<N>& row, const Steps<Rotation>& steps, uint8_t* out,
                  std::index_sequence<J...>)
 {
     constexpr int D = Depth<N>;
@@ -250,28 +262,44 @@ void DrawRows(const Chain& chain, uint8_t* pixels, int32_t pitch, int32_t width,
         RowPointers<N> row;
         for (int k = 0; k < N; ++k)
             row.p[k] = chain.links[k].table + chain.links[k].origin + chain.links[k].dirY * y;
-        uint8_t* out = pixels + static_cast<ptrdiff_t>(y) * pitch;
-        Pipeline<N> pipe{};
-        // Fill the pipeline: the first Depth - 1 passes finish no pixel (the
-        // stages behind look at pixels left of the row, which the expanded
-        // tables' padding holds).
-        for (int k = 0; k < Depth<N> - 1; ++k) {
-            Pass<N, Rotation, 0, false>(pipe, row, steps, out, Stages{});
-            Step(row, steps, 1, Waves{});
-        }
-        // Pass x finishes pixel x - Depth + 1: out points at pixel x.
-        out += Depth<N> - 1;
-        int32_t x = 0;
-        for (; x + Unroll <= width; x += Unroll) {
-            Pass<N, Rotation, 0, true>(pipe, row, steps, out + x, Stages{});
-            Pass<N, Rotation, 1, true>(pipe, row, steps, out + x, Stages{});
-            Pass<N, Rotation, 2, true>(pipe, row, steps, out + x, Stages{});
-            Pass<N, Rotation, 3, true>(pipe, row, steps, out + x, Stages{});
-            Step(row, steps, Unroll, Waves{});
-        }
-        for (; x < width; ++x) {
-            Pass<N, Rotation, 0, true>(pipe, row, steps, out + x, Stages{});
-            Step(row, steps, 1, Waves{});
+        if constexpr (Depth<N> == 1) {
+            uint8_t* out = pixels + static_cast<ptrdiff_t>(y) * pitch;
+            int32_t x = 0;
+            for (; x + Unroll <= width; x += Unroll) {
+                out[x + 0] = Pixel<N, Rotation, 0>(row, steps, Waves{});
+                out[x + 1] = Pixel<N, Rotation, 1>(row, steps, Waves{});
+                out[x + 2] = Pixel<N, Rotation, 2>(row, steps, Waves{});
+                out[x + 3] = Pixel<N, Rotation, 3>(row, steps, Waves{});
+                Step(row, steps, Unroll, Waves{});
+            }
+            for (; x < width; ++x) {
+                out[x] = Pixel<N, Rotation, 0>(row, steps, Waves{});
+                Step(row, steps, 1, Waves{});
+            }
+        } else {
+            uint8_t* out = pixels + static_cast<ptrdiff_t>(y) * pitch;
+            Pipeline<N> pipe{};
+            // Fill the pipeline: the first Depth - 1 passes finish no pixel (the
+            // stages behind look at pixels left of the row, which the expanded
+            // tables' padding holds).
+            for (int k = 0; k < Depth<N> - 1; ++k) {
+                Pass<N, Rotation, 0, false>(pipe, row, steps, out, Stages{});
+                Step(row, steps, 1, Waves{});
+            }
+            // Pass x finishes pixel x - Depth + 1: out points at pixel x.
+            out += Depth<N> - 1;
+            int32_t x = 0;
+            for (; x + Unroll <= width; x += Unroll) {
+                Pass<N, Rotation, 0, true>(pipe, row, steps, out + x, Stages{});
+                Pass<N, Rotation, 1, true>(pipe, row, steps, out + x, Stages{});
+                Pass<N, Rotation, 2, true>(pipe, row, steps, out + x, Stages{});
+                Pass<N, Rotation, 3, true>(pipe, row, steps, out + x, Stages{});
+                Step(row, steps, Unroll, Waves{});
+            }
+            for (; x < width; ++x) {
+                Pass<N, Rotation, 0, true>(pipe, row, steps, out + x, Stages{});
+                Step(row, steps, 1, Waves{});
+            }
         }
     }
 }
