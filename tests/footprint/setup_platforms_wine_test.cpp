@@ -18,8 +18,6 @@ namespace {
 
 using namespace setup_test;
 
-const char* const UninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarnovelle";
-const char* const RunOnceKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
 struct Platform {
     const char* name;

@@ -28,6 +28,24 @@ inline constexpr char DisplayPropertiesRecord[] = "C:\\display_properties.log";
 inline constexpr char ProgressRecord[] = "C:\\progress_probe.log";
 inline constexpr char InstallLog[] = "c:\\TarnovelleInstall.log";
 
+// The registry keys and values the installer writes and the uninstaller removes.
+inline constexpr char UninstallParent[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+inline constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarnovelle";
+inline constexpr char RunOnceKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+inline constexpr char RunOnceValue[] = "UnInstallTarnovelle";
+inline constexpr char SettingsParent[] = "SOFTWARE\\HollisFernby";
+inline constexpr char SettingsKey[] = "SOFTWARE\\HollisFernby\\Tarnovelle";
+// The values the saver keeps under SettingsKey, all removed by the uninstaller.
+inline constexpr const char* SettingNames[] = {"ColorCycleMode", "IgnoreMouseMoves", "LastSeed", "MainSeed", "MorphSpeed",
+                                               "Resolution",     "Roughness",        "SongDir",  "UseCurves"};
+
+// The installer's messages.
+inline constexpr char Hint[] = "Try pressing the F1 Key while Tarnovelle is running to get different colors!";
+inline constexpr char Success[] = "Tarnovelle was successfully installed";
+inline constexpr char Failure[] = "Errors occurred.\nTarnovelle was not successfully installed";
+inline constexpr char Question[] = "Would you like to Uninstall Tarnovelle from your system?";
+inline constexpr char Uninstalled[] = "Tarnovelle has been successfully uninstalled.";
+
 // Copies the recording grpconv.exe into the system directory.
 bool InstallGroupConverterStandIn();
 // Installs the recording applet as the system directory's desk.cpl.

@@ -12,8 +12,6 @@ namespace {
 
 using namespace setup_test;
 
-const char* const UninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarnovelle";
-const char* const RunOnceKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
 using Controls = std::vector<std::pair<std::string, std::string>>;
 

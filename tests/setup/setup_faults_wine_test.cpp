@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,17 +20,6 @@ namespace {
 
 using namespace setup_test;
 
-const char* const UninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarnovelle";
-const char* const RunOnceKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
-const char* const RunOnceValue = "UnInstallTarnovelle";
-const char* const SettingsKey = "SOFTWARE\\HollisFernby\\Tarnovelle";
-const char* const SettingsParent = "SOFTWARE\\HollisFernby";
-const char* const UninstallParent = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-const char* const Hint = "Try pressing the F1 Key while Tarnovelle is running to get different colors!";
-const char* const Success = "Tarnovelle was successfully installed";
-const char* const Failure = "Errors occurred.\nTarnovelle was not successfully installed";
-const char* const Question = "Would you like to Uninstall Tarnovelle from your system?";
-const char* const Uninstalled = "Tarnovelle has been successfully uninstalled.";
 
 std::string Redirected() { return bench::BuildPath("tests/setup/TarnovelleSetupRedirected.exe"); }
 std::string Recorder() { return bench::BuildPath("tests/settings/tarnovelle_command_recorder.exe"); }
@@ -283,8 +273,7 @@ TEST(SetupFaults, LockedKeysAreLoggedAndTheRestIsRemoved)
     InstallRun install = RunInstaller(BuiltInstaller(), "", LicenceAnswer::AcceptOk, OnlyFiles());
     ASSERT_TRUE(install.ended);
     ASSERT_EQ(Texts(install), (std::vector<std::string>{Hint, Success}));
-    const std::vector<std::string> names = {"ColorCycleMode", "IgnoreMouseMoves", "LastSeed", "MainSeed",
-                                            "MorphSpeed", "Resolution", "Roughness", "SongDir", "UseCurves"};
+    const std::vector<std::string> names(std::begin(SettingNames), std::end(SettingNames));
     for (const std::string& name : names)
         bench::WriteText(HKEY_CURRENT_USER, SettingsKey, name.c_str(), "1");
     const DWORD readOnly = KEY_READ;

@@ -11,12 +11,6 @@ namespace {
 
 using namespace setup_test;
 
-const char* const UninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarnovelle";
-const char* const RunOnceKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
-const char* const RunOnceValue = "UnInstallTarnovelle";
-const char* const Hint = "Try pressing the F1 Key while Tarnovelle is running to get different colors!";
-const char* const Success = "Tarnovelle was successfully installed";
-const char* const Failure = "Errors occurred.\nTarnovelle was not successfully installed";
 const std::vector<int> EveryPosition = {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000};
 
 std::string Quoted(const std::string& path)

@@ -3,6 +3,8 @@
 // the command line chooses.
 #include <windows.h>
 
+#include <iterator>
+
 #include <gtest/gtest.h>
 
 #include "tests/setup/installer_driver.h"
@@ -12,14 +14,6 @@ namespace {
 
 using namespace setup_test;
 
-const char* const UninstallParent = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-const char* const UninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarnovelle";
-const char* const RunOnceKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
-const char* const RunOnceValue = "UnInstallTarnovelle";
-const char* const SettingsKey = "SOFTWARE\\HollisFernby\\Tarnovelle";
-const char* const SettingsParent = "SOFTWARE\\HollisFernby";
-const char* const SettingNames[] = {"ColorCycleMode", "IgnoreMouseMoves", "LastSeed", "MainSeed",
-                                    "MorphSpeed", "Resolution", "Roughness", "SongDir", "UseCurves"};
 
 std::string DeleteCommand(const char* interpreter)
 {
@@ -45,7 +39,7 @@ std::vector<std::string> CleanSystemLines()
         "KillRegValue:RegOpenKeyEx() failed: 2",  // UninstallString
         "KillRegKey:RegDeleteKey() failed: 2",    // the entry's key
     };
-    for (size_t i = 0; i < sizeof SettingNames / sizeof SettingNames[0]; ++i)
+    for (size_t i = 0; i < std::size(SettingNames); ++i)
         lines.push_back("KillRegValue:RegOpenKeyEx() failed: 2");
     lines.push_back("KillRegKey:RegOpenKeyEx() failed: 2");  // SOFTWARE\HollisFernby is missing
     return lines;
